@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -157,6 +158,26 @@ TEST_F(AppTest, EscapeEndsTheRunWithinTheSameDrain)
         call("SDL_PushEvent", SDL_QUIT),
         call("SDL_ShowCursor", SDL_ENABLE),
         call("SDL_Quit")));
+}
+
+TEST_F(AppTest, TerminationSignalsEndTheRunCleanly)
+{
+    for (int signalNumber : {SIGTERM, SIGINT}) {
+        rec::reset();
+        rec::state().script.onSwap = [signalNumber](int swaps) {
+            if (swaps == 2) {
+                std::raise(signalNumber);
+            }
+        };
+        EXPECT_EQ(run(), 0) << signalNumber;
+        EXPECT_EQ(rec::state().swaps, 2) << signalNumber;
+        EXPECT_EQ(calls().back(), call("SDL_Quit")) << signalNumber;
+
+        // Once the run is over, the signals have their default meaning again.
+        struct sigaction current = {};
+        sigaction(signalNumber, nullptr, &current);
+        EXPECT_EQ(current.sa_handler, SIG_DFL) << signalNumber;
+    }
 }
 
 TEST_F(AppTest, PumpEventsHandsKeyDownsToTheSceneAndStopsAtQuit)
