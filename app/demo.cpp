@@ -78,8 +78,10 @@ void runFrameLoop()
 
 int runDemo(std::ostream& out)
 {
+    catchTerminationSignals();
     if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) < 0) {
         writeLine(out, "Couldn't init SDL");
+        releaseTerminationSignals();
         return -1;
     }
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, kDepthBufferBits);
@@ -107,5 +109,6 @@ int runDemo(std::ostream& out)
 
     SDL_ShowCursor(SDL_ENABLE);
     SDL_Quit();
+    releaseTerminationSignals();
     return 0;
 }

@@ -8,5 +8,10 @@
 // cannot start.
 int runDemo(std::ostream& out);
 
-// Drains the SDL event queue; false once a quit event has been taken.
+// Drains the SDL event queue; false once a quit event has been taken or a
+// termination signal (SIGINT, SIGTERM) has arrived.
 bool pumpEvents();
+
+// Routes SIGINT and SIGTERM to pumpEvents for the length of a run.
+void catchTerminationSignals();
+void releaseTerminationSignals();
