@@ -34,6 +34,7 @@ void releaseTerminationSignals()
 {
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGTERM, SIG_DFL);
+    terminationRequested = 0;
 }
 
 bool pumpEvents()
