@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# The full benchmark: frames on the real stack on both SDL 1.2 builds
+# (classic, and sdl12-compat chosen through LD_LIBRARY_PATH), then the CPU
+# cost of the demo's own code with OpenGL stubbed out.
+# Usage: bench.sh [FRAMES]   (default 5000 per kind of frame)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$root/build}
+frames=${1:-5000}
+
+bash "$root/scripts/install-deps.sh" test
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" -j"$(nproc)" --target frame_bench animate_bench >/dev/null
+
+source "$root/scripts/xvfb.sh"
+if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+    start_xvfb
+    trap stop_xvfb EXIT
+fi
+compat=$(dirname "$(dpkg -L libsdl1.2-compat | grep 'libSDL-1.2.so.0$' | head -n 1)")
+
+echo "== classic SDL 1.2"
+"$build/bench/frame_bench" "$frames"
+echo
+echo "== sdl12-compat"
+LD_LIBRARY_PATH=$compat "$build/bench/frame_bench" "$frames"
+echo
+echo "== the demo's own code, OpenGL stubbed"
+"$build/bench/animate_bench"
