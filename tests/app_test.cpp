@@ -43,11 +43,7 @@ protected:
         };
     }
 
-    int run()
-    {
-        status = runDemo(out);
-        return status;
-    }
+    int run() { return runDemo(out); }
 
     // The orbit angle each frame was drawn with, in frame order: a frame
     // turns the orbit first, then the cube about X and about Y.
@@ -64,7 +60,6 @@ protected:
     }
 
     std::ostringstream out;
-    int status = 1234;
 };
 
 std::string lines(std::initializer_list<std::string> texts)
