@@ -28,6 +28,9 @@ public:
     // Clears, animates the textures, advances the angles by elapsedMs
     // and draws the cube and the sphere into the back buffer.
     void drawFrame(float elapsedMs);
+    // Advances the angles by elapsedMs and draws the cube and the sphere
+    // around the pivot, starting from the identity modelview.
+    void drawOrbit(float elapsedMs);
     void drawCube();
     void drawSphere();
     // Paints one sweep pixel and one speckle pixel, then uploads both images.

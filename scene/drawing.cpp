@@ -62,7 +62,11 @@ void TextureScene::drawFrame(float elapsedMs)
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     animateTextures();
+    drawOrbit(elapsedMs);
+}
 
+void TextureScene::drawOrbit(float elapsedMs)
+{
     glTranslatef(0.0f, 0.0f, -kPivotDistance);
     advance(cubeAngleX, kCubeXDegreesPerMs, elapsedMs);
     advance(cubeAngleY, kCubeYDegreesPerMs, elapsedMs);
