@@ -12,12 +12,12 @@ bash "$root/scripts/install-deps.sh" test
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j"$(nproc)" --target frame_bench animate_bench >/dev/null
 
-source "$root/scripts/xvfb.sh"
+source "$root/scripts/real-stack.sh"
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
     start_xvfb
     trap stop_xvfb EXIT
 fi
-compat=$(dirname "$(dpkg -L libsdl1.2-compat | grep 'libSDL-1.2.so.0$' | head -n 1)")
+compat=$(sdl12_compat_dir)
 
 echo "== classic SDL 1.2"
 "$build/bench/frame_bench" "$frames"

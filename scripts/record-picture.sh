@@ -8,7 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 demo=${1:-$root/build-run/animated-texture}
 output=${2:-$root/docs/demo.gif}
 frames=40
-source "$root/scripts/xvfb.sh"
+source "$root/scripts/real-stack.sh"
 
 work=$(mktemp -d)
 start_xvfb

@@ -18,7 +18,7 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     exec "$demo"
 fi
 
-source "$root/scripts/xvfb.sh"
+source "$root/scripts/real-stack.sh"
 start_xvfb
 trap stop_xvfb EXIT
 echo "No display: running the demo on the virtual display $DISPLAY for $seconds_on_virtual_display s."

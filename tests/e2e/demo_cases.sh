@@ -6,7 +6,7 @@
 set -u
 exe=$1 close_window=$2 build=$3
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/xvfb.sh"
+source "$here/../../scripts/real-stack.sh"
 
 caption="Quillmarsh - openGL animated texture"
 rule="-------------------------------"
@@ -15,7 +15,7 @@ trap 'kill $(jobs -p) 2>/dev/null; stop_xvfb; rm -rf "$work"' EXIT
 
 case "$build" in
     classic) sdl_path= ;;
-    compat) sdl_path=$(dirname "$(dpkg -L libsdl1.2-compat | grep 'libSDL-1.2.so.0$' | head -n 1)") ;;
+    compat) sdl_path=$(sdl12_compat_dir) ;;
     *) echo "unknown SDL build: $build" >&2; exit 2 ;;
 esac
 

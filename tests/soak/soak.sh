@@ -6,12 +6,12 @@
 set -u
 exe=$1 probe=$2 build=$3 frames=$4
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/xvfb.sh"
+source "$here/../../scripts/real-stack.sh"
 
 mark=1000
 limit_kib=1024
 sdl_path=
-[ "$build" = compat ] && sdl_path=$(dirname "$(dpkg -L libsdl1.2-compat | grep 'libSDL-1.2.so.0$' | head -n 1)")
+[ "$build" = compat ] && sdl_path=$(sdl12_compat_dir)
 result=$(mktemp)
 trap 'stop_xvfb; rm -f "$result"' EXIT
 

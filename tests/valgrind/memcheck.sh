@@ -9,7 +9,7 @@
 set -u
 exe=$1 probe=$2 frames=$3
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/xvfb.sh"
+source "$here/../../scripts/real-stack.sh"
 log=$(mktemp)
 result=$(mktemp)
 trap 'stop_xvfb; rm -f "$log" "$result"' EXIT

@@ -1,10 +1,13 @@
-# Starts and stops a private virtual X server (Xvfb) of 640 x 480 x 24.
-# Source this file, then: start_xvfb [extra Xvfb arguments]; ...; stop_xvfb.
-# start_xvfb exports DISPLAY and sets XVFB_PID.
+# Helpers for running the demo on the real stack. Source this file.
 #
-# -noreset keeps the server up when its last client leaves; otherwise the
-# reset races the next client, and classic SDL fails at random with
-# "Couldn't open X11 display".
+# start_xvfb [extra Xvfb arguments]; ...; stop_xvfb: a private virtual X
+# server (Xvfb) of 640 x 480 x 24. start_xvfb exports DISPLAY and sets
+# XVFB_PID. -noreset keeps the server up when its last client leaves;
+# otherwise the reset races the next client, and classic SDL fails at random
+# with "Couldn't open X11 display".
+#
+# sdl12_compat_dir: the folder of the libsdl1.2-compat package's libSDL, to
+# put in LD_LIBRARY_PATH so that the demo runs on sdl12-compat.
 
 start_xvfb() {
     local number tries
@@ -42,4 +45,8 @@ with_xvfb() {
     "$@" || status=$?
     stop_xvfb
     return "$status"
+}
+
+sdl12_compat_dir() {
+    dirname "$(dpkg -L libsdl1.2-compat | grep 'libSDL-1.2.so.0$' | head -n 1)"
 }
