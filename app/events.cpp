@@ -25,11 +25,11 @@ void onTerminationSignal(int)
 // clean way, through the pump.
 void catchTerminationSignals()
 {
-    terminationRequested = 0;
     std::signal(SIGINT, onTerminationSignal);
     std::signal(SIGTERM, onTerminationSignal);
 }
 
+// Also forgets a request, so that the next run starts afresh.
 void releaseTerminationSignals()
 {
     std::signal(SIGINT, SIG_DFL);

@@ -54,27 +54,13 @@ std::vector<std::string> callsNamed(const std::string& name)
     return named;
 }
 
-namespace {
-
-void queueKey(Uint8 type, SDLKey sym)
-{
-    SDL_Event event = {};
-    event.type = type;
-    event.key.type = type;
-    event.key.keysym.sym = sym;
-    state().events.push_back(event);
-}
-
-}  // namespace
-
 void queueKeyDown(SDLKey sym)
 {
-    queueKey(SDL_KEYDOWN, sym);
-}
-
-void queueKeyUp(SDLKey sym)
-{
-    queueKey(SDL_KEYUP, sym);
+    SDL_Event event = {};
+    event.type = SDL_KEYDOWN;
+    event.key.type = SDL_KEYDOWN;
+    event.key.keysym.sym = sym;
+    state().events.push_back(event);
 }
 
 void queueEvent(Uint8 type)

@@ -99,7 +99,6 @@ GLUquadric* dummyQuadric();
 
 // Queues events as the window system would.
 void queueKeyDown(SDLKey sym);
-void queueKeyUp(SDLKey sym);
 void queueEvent(Uint8 type);
 
 }  // namespace rec
