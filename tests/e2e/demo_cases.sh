@@ -5,56 +5,7 @@
 # Usage: demo_cases.sh EXECUTABLE CLOSE_WINDOW_TOOL classic|compat
 set -u
 exe=$1 close_window=$2 build=$3
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/real-stack.sh"
-
-caption="Quillmarsh - openGL animated texture"
-rule="-------------------------------"
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; stop_xvfb; rm -rf "$work"' EXIT
-
-case "$build" in
-    classic) sdl_path= ;;
-    compat) sdl_path=$(sdl12_compat_dir) ;;
-    *) echo "unknown SDL build: $build" >&2; exit 2 ;;
-esac
-
-failures=0
-pass() { printf 'PASS  %-28s %s\n' "$1" "$2"; }
-fail() { printf 'FAIL  %-28s %s\n' "$1" "$2"; failures=$((failures + 1)); }
-
-# start_demo [-u VAR] [VAR=value ...]: runs the demo in the background on this build.
-start_demo() {
-    : >"$work/out"
-    env "$@" ${sdl_path:+LD_LIBRARY_PATH=$sdl_path} "$exe" >"$work/out" 2>"$work/err" </dev/null &
-    pid=$!
-}
-
-# wait_lines N SECONDS: until standard output has N lines.
-wait_lines() {
-    local deadline=$((SECONDS + $2))
-    while [ "$(grep -c '' "$work/out")" -lt "$1" ] && [ "$SECONDS" -lt "$deadline" ]; do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.05
-    done
-    [ "$(grep -c '' "$work/out")" -ge "$1" ]
-}
-
-# wait_exit SECONDS: sets status to the exit status, or "running".
-wait_exit() {
-    local deadline=$(($(date +%s%N) + $1 * 1000000000))
-    while kill -0 "$pid" 2>/dev/null && [ "$(date +%s%N)" -lt "$deadline" ]; do
-        sleep 0.02
-    done
-    if kill -0 "$pid" 2>/dev/null; then
-        status=running
-        kill -KILL "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    else
-        wait "$pid"
-        status=$?
-    fi
-}
+source "$(dirname "$0")/lib.sh"
 
 # Checks the report, the caption and the size, and that the wanted SDL build
 # is the one loaded; prints nothing and returns 0 when all hold.
@@ -159,5 +110,4 @@ else
     fail "$name" "stopped by itself with status $status"
 fi
 
-echo "$build: $failures failed"
-[ "$failures" -eq 0 ]
+finish
