@@ -1,8 +1,9 @@
-// The event pump: key-downs go to the scene, a quit event ends the run, and
-// so does a termination signal.
+// The event pump: key-downs go to the scene, a resized window gets its new
+// size, a quit event ends the run, and so does a termination signal.
 #include <SDL.h>
 
 #include <csignal>
+#include <iostream>
 
 #include "demo.h"
 #include "scene/TextureScene.h"
@@ -14,6 +15,23 @@ volatile std::sig_atomic_t terminationRequested = 0;
 void onTerminationSignal(int)
 {
     terminationRequested = 1;
+}
+
+// SDL 1.2 resizes an OpenGL window only when the mode is set again. Some
+// of its builds make a new OpenGL context for that, and the old context
+// takes the scene's textures with it: the scene then builds its GL state
+// again from the images it keeps in memory.
+void resizeWindow(int width, int height)
+{
+    if (SDL_SetVideoMode(width, height, kScreenBitsPerPixel, kWindowFlags) == nullptr) {
+        std::cerr << "animated-texture: couldn't resize the window to " << width << "x" << height << ": "
+                  << SDL_GetError() << std::endl;
+        return;
+    }
+    if (!scene.hasLiveTextures()) {
+        scene.restoreGL();
+    }
+    scene.resize(width, height);
 }
 
 }  // namespace
@@ -42,11 +60,18 @@ bool pumpEvents()
     if (terminationRequested) {
         return false;
     }
+    // A window dragged to a new size sends a stream of resize events; only
+    // the last size of a drain is worth setting the mode for.
+    int newWidth = 0, newHeight = 0;
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         switch (event.type) {
         case SDL_KEYDOWN:
             scene.onKeyDown(event.key.keysym.sym);
+            break;
+        case SDL_VIDEORESIZE:
+            newWidth = event.resize.w;
+            newHeight = event.resize.h;
             break;
         case SDL_QUIT:
             // Stop at once; whatever came after the quit stays queued.
@@ -54,6 +79,9 @@ bool pumpEvents()
         default:
             break;
         }
+    }
+    if (newWidth > 0 && newHeight > 0) {
+        resizeWindow(newWidth, newHeight);
     }
     return true;
 }

@@ -20,6 +20,13 @@ public:
 
     // One-time OpenGL state: needs a current context.
     void initGL();
+    // After the OpenGL context was replaced (SDL 1.2 may do that when a
+    // window is resized): the old texture names died with the old context,
+    // so they are forgotten, not deleted; the quadric is released; then the
+    // whole GL state is built again, the textures from the images in memory.
+    void restoreGL();
+    // Whether the current context still knows the scene's textures.
+    bool hasLiveTextures() const;
     // Viewport and projection for a window of the given size in pixels.
     void resize(int width, int height);
     // Escape asks the frame loop to stop, through the SDL event queue.

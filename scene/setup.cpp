@@ -110,6 +110,21 @@ void TextureScene::initGL()
     gluQuadricTexture(quadric, GL_TRUE);
 }
 
+void TextureScene::restoreGL()
+{
+    if (quadric != nullptr) {
+        gluDeleteQuadric(quadric);
+        quadric = nullptr;
+    }
+    textures[0] = textures[1] = 0;
+    initGL();
+}
+
+bool TextureScene::hasLiveTextures() const
+{
+    return textures[0] != 0 && glIsTexture(textures[0]) == GL_TRUE;
+}
+
 void TextureScene::resize(int width, int height)
 {
     glViewport(0, 0, width, height);

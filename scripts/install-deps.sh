@@ -8,15 +8,18 @@ run_packages=(
     libsdl1.2-dev            # classic SDL 1.2.15, which the program links
     libgl-dev libglu1-mesa-dev
     libgl1-mesa-dri          # Mesa's software renderer, llvmpipe
+    libcli11-dev             # command-line parsing
+    libpng-dev               # the screenshot
     xvfb x11-utils           # a virtual display, for machines without one
-    xdotool                  # presses Escape on the virtual display
-    imagemagick              # saves a screenshot of the virtual display
 )
 test_packages=(
     libsdl1.2-compat         # SDL 1.2 over SDL2, chosen at run time
     libx11-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     valgrind
+    xdotool                  # keys and window sizes on the virtual display
+    openbox                  # a window manager, for the resize case
+    imagemagick              # sizes and comparisons of saved frames
 )
 
 packages=("${run_packages[@]}")

@@ -6,8 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <cstdlib>
+#include <fstream>
 #include <memory>
+#include <sstream>
+#include <string>
 
+#include "app/demo.h"
+#include "app/frame_meter.h"
+#include "app/options.h"
 #include "recording/recorder.h"
 #include "scene/TextureScene.h"
 
@@ -48,6 +55,18 @@ extern "C" void* realloc(void* pointer, std::size_t size)
 
 namespace {
 
+// The counter must see an allocation that happens, or its zeros mean nothing.
+void expectTheCounterToWork()
+{
+    allocations = 0;
+    counting = true;
+    int* volatile probe = new int(1);
+    delete probe;
+    counting = false;
+    ASSERT_EQ(allocations, 1);
+    allocations = 0;
+}
+
 TEST(Allocations, TenThousandFramesAllocateNothing)
 {
     rec::reset();
@@ -57,20 +76,62 @@ TEST(Allocations, TenThousandFramesAllocateNothing)
     // The recording layer itself allocates to log; it stays silent here.
     rec::state().recording = false;
 
-    // The counter proves itself first, so a zero below means something.
-    counting = true;
-    int* volatile probe = new int(1);
-    delete probe;
-    counting = false;
-    ASSERT_EQ(allocations, 1);
-
-    allocations = 0;
+    expectTheCounterToWork();
     counting = true;
     for (int frame = 0; frame < 10000; ++frame) {
         subject->drawFrame(1.0f);
     }
     counting = false;
     EXPECT_EQ(allocations, 0);
+}
+
+TEST(Allocations, TheFrameRateReadoutAllocatesNothingWhileItWrites)
+{
+    // A real file, so that its lines are written out as on standard error.
+    std::ofstream sink("/dev/null");
+    FrameMeter meter(sink, 5.0);
+    meter.start(0.0);
+    expectTheCounterToWork();
+    counting = true;
+    // 10,000 frames of 1 ms: one interval line every 5,000 frames.
+    for (int frame = 1; frame <= 10000; ++frame) {
+        meter.frameShown(frame / 1000.0);
+    }
+    counting = false;
+    EXPECT_EQ(allocations, 0);
+}
+
+TEST(Allocations, ARunWithTheReadoutAndAScreenshotAllocatesNothingPerFrame)
+{
+    constexpr int kFrames = 10000;
+    rec::reset();
+    rec::state().recording = false;
+    // Counted from the end of the first frame to the end of the last; the
+    // second frame is the first to be counted whole.
+    rec::state().script.onSwap = [](int swaps) {
+        if (swaps == 1) {
+            allocations = 0;
+            counting = true;
+        }
+        if (swaps == kFrames) {
+            counting = false;
+            rec::queueEvent(SDL_QUIT);
+        }
+    };
+    char folder[] = "/tmp/alloc-test-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    Options options;
+    options.showFps = true;
+    options.screenshotPath = std::string(folder) + "/last.png";  // so every frame is copied
+    options.windowed = true;
+    options.width = 64;  // a small window keeps the stand-in's pixel reads quick
+    options.height = 48;
+    std::ostringstream out;
+    std::ofstream err("/dev/null");
+    expectTheCounterToWork();
+    ASSERT_EQ(runDemo(options, out, err), 0);
+    EXPECT_EQ(allocations, 0);
+    std::system(("rm -rf '" + std::string(folder) + "'").c_str());
 }
 
 }  // namespace

@@ -5,14 +5,10 @@
 
 #include <algorithm>
 #include <csignal>
-#include <cstdio>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "app/demo.h"
-#include "recording/recorder.h"
-#include "scene/TextureScene.h"
+#include "app_fixture.h"
 
 namespace {
 
@@ -22,54 +18,6 @@ using rec::callsNamed;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
-
-constexpr char kRule[] = "-------------------------------";
-
-class AppTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        rec::reset();
-        scene.cubeAngleX = scene.cubeAngleY = scene.orbitAngle = 0.0f;
-    }
-
-    // Ends the run with a quit request after the given number of frames.
-    static void quitAfterFrames(int frames)
-    {
-        rec::state().script.onSwap = [frames](int swaps) {
-            if (swaps == frames) {
-                rec::queueEvent(SDL_QUIT);
-            }
-        };
-    }
-
-    int run() { return runDemo(out); }
-
-    // The orbit angle each frame was drawn with, in frame order: a frame
-    // turns the orbit first, then the cube about X and about Y.
-    static std::vector<double> orbitAngles()
-    {
-        const std::vector<std::string> rotations = callsNamed("glRotatef");
-        std::vector<double> orbit;
-        for (size_t i = 0; i < rotations.size(); i += 3) {
-            double angle = 0.0;
-            std::sscanf(rotations[i].c_str(), "glRotatef(%lf,", &angle);
-            orbit.push_back(angle);
-        }
-        return orbit;
-    }
-
-    std::ostringstream out;
-};
-
-std::string lines(std::initializer_list<std::string> texts)
-{
-    std::string joined;
-    for (const std::string& text : texts) {
-        joined += text + "\n";
-    }
-    return joined;
-}
 
 TEST_F(AppTest, StartsUpReportsDrawsAndShutsDown)
 {

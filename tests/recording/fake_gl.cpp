@@ -3,9 +3,12 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
+
 #include "recorder.h"
 
 using rec::record;
+using rec::Script;
 using rec::state;
 using rec::Values;
 
@@ -67,7 +70,22 @@ void GLAPIENTRY glColorMaterial(GLenum face, GLenum mode) { record("glColorMater
 void GLAPIENTRY glMaterialfv(GLenum face, GLenum pname, const GLfloat* params) { record("glMaterialfv", face, pname, Values{params, 4}); }
 void GLAPIENTRY glMaterialf(GLenum face, GLenum pname, GLfloat param) { record("glMaterialf", face, pname, param); }
 
-void GLAPIENTRY glViewport(GLint x, GLint y, GLsizei width, GLsizei height) { record("glViewport", x, y, width, height); }
+void GLAPIENTRY glViewport(GLint x, GLint y, GLsizei width, GLsizei height)
+{
+    record("glViewport", x, y, width, height);
+    GLint* viewport = state().viewport;
+    viewport[0] = x;
+    viewport[1] = y;
+    viewport[2] = width;
+    viewport[3] = height;
+}
+// Only the viewport is ever asked for.
+void GLAPIENTRY glGetIntegerv(GLenum pname, GLint* params)
+{
+    if (pname == GL_VIEWPORT) {
+        std::copy_n(state().viewport, 4, params);
+    }
+}
 void GLAPIENTRY glMatrixMode(GLenum mode) { record("glMatrixMode", mode); }
 void GLAPIENTRY glLoadIdentity() { record("glLoadIdentity"); }
 void GLAPIENTRY glPushMatrix() { record("glPushMatrix"); }
@@ -86,10 +104,38 @@ void GLAPIENTRY glVertex3f(GLfloat x, GLfloat y, GLfloat z) { record("glVertex3f
 const GLubyte* GLAPIENTRY glGetString(GLenum name)
 {
     record("glGetString", name);
-    const char* text = name == GL_VENDOR       ? state().script.vendor
-                       : name == GL_EXTENSIONS ? state().script.extensions
+    const Script& script = state().script;
+    const char* text = name == GL_VENDOR       ? script.vendor
+                       : name == GL_EXTENSIONS ? script.extensions
+                       : name == GL_RENDERER   ? script.renderer
+                       : name == GL_VERSION    ? script.version
                                                : nullptr;
     return reinterpret_cast<const GLubyte*>(text);
+}
+
+GLboolean GLAPIENTRY glIsTexture(GLuint texture)
+{
+    record("glIsTexture", texture);
+    return texture != 0 && state().script.texturesSurvive ? GL_TRUE : GL_FALSE;
+}
+
+unsigned char rec::readPixelsByte(std::size_t offset)
+{
+    return static_cast<unsigned char>(offset % 251);
+}
+
+void GLAPIENTRY glPixelStorei(GLenum pname, GLint param) { record("glPixelStorei", pname, param); }
+void GLAPIENTRY glReadBuffer(GLenum mode) { record("glReadBuffer", mode); }
+// Reads as RGB with rows packed: the only way the demo reads.
+void GLAPIENTRY glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type,
+                             GLvoid* pixels)
+{
+    record("glReadPixels", x, y, width, height, format, type);
+    auto* bytes = static_cast<unsigned char*>(pixels);
+    const std::size_t count = static_cast<std::size_t>(width) * height * 3;
+    for (std::size_t i = 0; i < count; ++i) {
+        bytes[i] = rec::readPixelsByte(i);
+    }
 }
 
 GLUquadric* GLAPIENTRY gluNewQuadric()

@@ -15,9 +15,13 @@ namespace {
 
 constexpr int kRunawaySwaps = 1000000;
 
-SDL_Surface* dummyScreen()
+// The mode the demo set last, as SDL describes it.
+SDL_Surface* dummyScreen(int width, int height, Uint32 flags)
 {
     static SDL_Surface surface;
+    surface.w = width;
+    surface.h = height;
+    surface.flags = flags;
     return &surface;
 }
 
@@ -37,7 +41,34 @@ int SDL_GL_SetAttribute(SDL_GLattr attr, int value)
 SDL_Surface* SDL_SetVideoMode(int width, int height, int bpp, Uint32 flags)
 {
     record("SDL_SetVideoMode", width, height, bpp, flags);
-    return state().script.videoModeSet ? dummyScreen() : nullptr;
+    rec::State& s = state();
+    const bool set = ++s.videoModesSet == 1 ? s.script.videoModeSet : s.script.resizeSucceeds;
+    return set ? dummyScreen(width, height, flags) : nullptr;
+}
+// Queries are not logged.
+int SDL_GL_GetAttribute(SDL_GLattr attr, int* value)
+{
+    const rec::Script& script = state().script;
+    switch (attr) {
+    case SDL_GL_RED_SIZE:
+    case SDL_GL_GREEN_SIZE:
+    case SDL_GL_BLUE_SIZE:
+        *value = script.colourBits;
+        return 0;
+    case SDL_GL_DEPTH_SIZE:
+        *value = script.depthBits;
+        return 0;
+    case SDL_GL_SWAP_CONTROL:
+        *value = script.swapInterval;
+        return 0;
+    default:
+        return -1;
+    }
+}
+const SDL_version* SDL_Linked_Version()
+{
+    static const SDL_version version = rec::kLinkedVersion;
+    return &version;
 }
 char* SDL_VideoDriverName(char* namebuf, int maxlen)
 {
@@ -91,6 +122,12 @@ Uint32 SDL_GetTicks()
         s.lastTicks += s.script.tickStep;
     }
     return s.lastTicks;
+}
+// Sleeping moves the counter on by the time slept.
+void SDL_Delay(Uint32 ms)
+{
+    record("SDL_Delay", ms);
+    state().lastTicks += ms;
 }
 void SDL_GL_SwapBuffers()
 {

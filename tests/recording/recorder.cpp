@@ -70,4 +70,13 @@ void queueEvent(Uint8 type)
     state().events.push_back(event);
 }
 
+void queueResize(int width, int height)
+{
+    SDL_Event event = {};
+    event.type = SDL_VIDEORESIZE;
+    event.resize.w = width;
+    event.resize.h = height;
+    state().events.push_back(event);
+}
+
 }  // namespace rec

@@ -56,6 +56,15 @@ struct Script {
     const char* error = "no such mode";
     const char* vendor = "Test Vendor";
     const char* extensions = "GL_TEST_one GL_TEST_two";
+    const char* renderer = "Test Renderer";
+    const char* version = "1.1 Test";
+    // What SDL_GL_GetAttribute answers for the mode that was set.
+    int colourBits = 8;
+    int depthBits = 16;
+    int swapInterval = 0;
+    // Whether glIsTexture still knows a name: false stands for a new
+    // OpenGL context, made when the mode was set again.
+    bool texturesSurvive = true;
     bool quadricCreated = true;
     // The tick counter: readings are taken from the front of ticks; once it
     // is empty, the counter goes on from the last reading in steps of tickStep.
@@ -63,6 +72,8 @@ struct Script {
     Uint32 tickStep = 1;
     // Called after each SDL_GL_SwapBuffers with the number of swaps so far.
     std::function<void(int)> onSwap;
+    // The result of SDL_SetVideoMode once the demo runs (a resize).
+    bool resizeSucceeds = true;
 };
 
 struct State {
@@ -71,6 +82,8 @@ struct State {
     std::vector<std::string> calls;
     std::deque<SDL_Event> events;  // the SDL event queue
     GLuint nextTexture = 1;
+    GLint viewport[4] = {0, 0, 0, 0};  // as glViewport left it
+    int videoModesSet = 0;
     Uint32 lastTicks = 0;
     int tickReads = 0;
     int swaps = 0;
@@ -97,8 +110,16 @@ std::vector<std::string> callsNamed(const std::string& name);
 // The handle gluNewQuadric gives out.
 GLUquadric* dummyQuadric();
 
+// The byte that glReadPixels gives at an offset into what it reads: a
+// pattern that differs from row to row, so that row order shows.
+unsigned char readPixelsByte(std::size_t offset);
+
+// The version SDL_Linked_Version reports.
+constexpr SDL_version kLinkedVersion = {1, 2, 99};
+
 // Queues events as the window system would.
 void queueKeyDown(SDLKey sym);
 void queueEvent(Uint8 type);
+void queueResize(int width, int height);
 
 }  // namespace rec
