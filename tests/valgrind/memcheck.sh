@@ -5,9 +5,10 @@
 # error counts as the demo's own when one of its innermost frames lies in
 # the executable. Errors inside the system libraries (the dynamic loader,
 # Mesa, X11, SDL) are listed in the log but are not the demo's.
-# Usage: memcheck.sh EXECUTABLE FRAME_PROBE_LIBRARY FRAMES
+# Usage: memcheck.sh EXECUTABLE FRAME_PROBE_LIBRARY FRAMES [DEMO ARGUMENTS]
 set -u
 exe=$1 probe=$2 frames=$3
+shift 3
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../scripts/real-stack.sh"
 log=$(mktemp)
@@ -17,7 +18,7 @@ trap 'stop_xvfb; rm -f "$log" "$result"' EXIT
 start_xvfb || exit 1
 FRAME_PROBE_FRAMES="$frames" FRAME_PROBE_MARK=1 FRAME_PROBE_OUT="$result" LD_PRELOAD="$probe" \
     timeout 900 valgrind --leak-check=full --show-leak-kinds=definite,indirect \
-    --num-callers=30 "$exe" >/dev/null 2>"$log"
+    --num-callers=30 "$exe" "$@" >/dev/null 2>"$log"
 status=$?
 
 grep -E "ERROR SUMMARY|definitely lost:|indirectly lost:" "$log"
