@@ -4,9 +4,9 @@
 # the frame-rate readout, a window of a chosen size, the frame-rate cap, the
 # screenshot (saved, refused, taken at a SIGTERM) and a window resized by a
 # window manager.
-# Usage: option_cases.sh EXECUTABLE classic|compat
+# Usage: option_cases.sh EXECUTABLE classic|compat SDL_VERSION_BUILT_AGAINST
 set -u
-exe=$1 build=$2
+exe=$1 build=$2 built_against=$3
 source "$(dirname "$0")/lib.sh"
 
 # Neither help nor a refusal may start SDL: with no display and no video
@@ -61,7 +61,8 @@ start_xvfb || exit 1
 name="$build: --frames --info --fps"
 run_demo -- --frames 200 --info --fps
 mapfile -t line <"$work/out"
-expected_sdl="SDL: compiled against 1.2.15, running $([ "$build" = classic ] && echo '1\.2\.15' || echo '1\.2\.[0-9]+')"
+running=$([ "$build" = classic ] && echo '1\.2\.15' || echo '1\.2\.[0-9]+')
+expected_sdl="SDL: compiled against ${built_against//./\\.}, running $running"
 if [ "$status" = 0 ] && [ "${#line[@]}" = 10 ] && [ "${line[5]}" = "$rule" ] &&
     [[ "${line[6]}" == "Renderer: llvmpipe"* ]] && [[ "${line[7]}" == "Version: "*Mesa* ]] &&
     [[ "${line[8]}" =~ ^$expected_sdl$ ]] &&
