@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the demo and its tests need, if any is missing.
-# Usage: install-deps.sh [run|test]   (default: test, which is a superset)
+# Usage: install-deps.sh [run|test|package]   (default: test; each of test
+# and package is a superset of run)
 set -euo pipefail
 
 run_packages=(
@@ -20,10 +21,21 @@ test_packages=(
     xdotool                  # keys and window sizes on the virtual display
     openbox                  # a window manager, for the resize case
     imagemagick              # sizes and comparisons of saved frames
+    desktop-file-utils man-db  # checks of the launcher and the manual page
+)
+package_packages=(
+    dpkg-dev                 # dpkg-shlibdeps, for the package's dependencies
+    lintian desktop-file-utils man-db
+    imagemagick              # sizes of the installed icons
 )
 
 packages=("${run_packages[@]}")
-[ "${1:-test}" = run ] || packages+=("${test_packages[@]}")
+case "${1:-test}" in
+    run) ;;
+    test) packages+=("${test_packages[@]}") ;;
+    package) packages+=("${package_packages[@]}") ;;
+    *) echo "usage: install-deps.sh [run|test|package]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
