@@ -22,12 +22,13 @@ cpu_ticks() {
     awk '{ print $14 + $15 }' "/proc/$1/stat"
 }
 
-# measure LABEL [OPTIONS]: one run, ended by SIGTERM after the warm-up and
-# the measured seconds.
+# measure LABEL [VAR=value ...] [OPTIONS]: one run, ended by SIGTERM after
+# the warm-up and the measured seconds.
 measure() {
-    local label=$1
+    local label=$1 settings=()
     shift
-    env ${library:+LD_LIBRARY_PATH=$library} "$exe" --fps "$@" >/dev/null 2>"$log" &
+    while [[ "${1:-}" == *=* ]]; do settings+=("$1"); shift; done
+    env ${library:+LD_LIBRARY_PATH=$library} "${settings[@]}" "$exe" --fps "$@" >/dev/null 2>"$log" &
     local pid=$!
     sleep "$warm_up_seconds"
     local before after
@@ -41,12 +42,17 @@ measure() {
         match(line, /= [0-9.]+ frames\/s mean/); rate = substr(line, RSTART + 2, RLENGTH - 18)
         match(line, /median [0-9.]+ ms/); median = substr(line, RSTART + 7, RLENGTH - 10)
         match(line, /percentile [0-9.]+ ms/); p99 = substr(line, RSTART + 11, RLENGTH - 14)
-        printf "%-16s %10.1f %11s %9s %12.0f%%\n", label, rate, median, p99, 100 * ticks / hz / s
+        printf "%-28s %10.1f %11s %9s %12.0f%%\n", label, rate, median, p99, 100 * ticks / hz / s
     }'
 }
 
 echo "$build: $seconds s a pacing, after $warm_up_seconds s of warm-up"
-printf "%-16s %10s %11s %9s %13s\n" pacing "frames/s" "median ms" "p99 ms" "CPU (1 core)"
+printf "%-28s %10s %11s %9s %13s\n" pacing "frames/s" "median ms" "p99 ms" "CPU (1 core)"
 measure "busy (default)"
 measure "--max-fps 60" --max-fps 60
 measure "--vsync" --vsync
+# sdl12-compat draws an OpenGL program into an offscreen framebuffer and
+# copies it to the window at each swap, unless told not to.
+if [ "$build" = compat ]; then
+    measure "--max-fps 60, no GL scaling" SDL12COMPAT_OPENGL_SCALING=0 --max-fps 60
+fi
