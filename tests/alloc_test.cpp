@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -17,6 +16,7 @@
 #include "app/options.h"
 #include "recording/recorder.h"
 #include "scene/TextureScene.h"
+#include "test_files.h"
 
 extern "C" {
 void* __libc_malloc(std::size_t size);
@@ -118,11 +118,11 @@ TEST(Allocations, ARunWithTheReadoutAndAScreenshotAllocatesNothingPerFrame)
             rec::queueEvent(SDL_QUIT);
         }
     };
-    char folder[] = "/tmp/alloc-test-XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
+    const TempFolder folder;
+    ASSERT_FALSE(folder.path().empty());
     Options options;
     options.showFps = true;
-    options.screenshotPath = std::string(folder) + "/last.png";  // so every frame is copied
+    options.screenshotPath = folder.path() + "/last.png";  // so every frame is copied
     options.windowed = true;
     options.width = 64;  // a small window keeps the stand-in's pixel reads quick
     options.height = 48;
@@ -131,7 +131,6 @@ TEST(Allocations, ARunWithTheReadoutAndAScreenshotAllocatesNothingPerFrame)
     expectTheCounterToWork();
     ASSERT_EQ(runDemo(options, out, err), 0);
     EXPECT_EQ(allocations, 0);
-    std::system(("rm -rf '" + std::string(folder) + "'").c_str());
 }
 
 }  // namespace

@@ -3,8 +3,6 @@
 // the extra report lines, the screenshot and the resized window.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <png.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -13,6 +11,7 @@
 #include <vector>
 
 #include "app_fixture.h"
+#include "test_files.h"
 
 namespace {
 
@@ -276,13 +275,11 @@ protected:
     void SetUp() override
     {
         RunOptionsTest::SetUp();
-        char pattern[] = "/tmp/screenshot-run-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
+        ASSERT_FALSE(folder.empty());
     }
-    void TearDown() override { std::system(("rm -rf '" + folder + "'").c_str()); }
 
-    std::string folder;
+    TempFolder temp;
+    const std::string folder = temp.path();
 };
 
 TEST_F(ScreenshotRunTest, TheLastFrameIsCaughtBeforeItsSwapAndSavedTopRowFirst)
@@ -311,14 +308,11 @@ TEST_F(ScreenshotRunTest, TheLastFrameIsCaughtBeforeItsSwapAndSavedTopRowFirst)
         EXPECT_EQ(*(lastSwap + 2), call("glReadBuffer", GL_BACK)) << c.name;
         EXPECT_EQ(*(lastSwap + 3), call("glPixelStorei", GL_PACK_ALIGNMENT, 1)) << c.name;
 
-        png_image png = {};
-        png.version = PNG_IMAGE_VERSION;
-        ASSERT_TRUE(png_image_begin_read_from_file(&png, options.screenshotPath.c_str())) << c.name;
+        const PngPixels png = readPng(options.screenshotPath);
+        ASSERT_EQ(png.error, "") << c.name;
         EXPECT_EQ(png.width, 640u);
         EXPECT_EQ(png.height, 480u);
-        png.format = PNG_FORMAT_RGB;
-        std::vector<unsigned char> pixels(PNG_IMAGE_SIZE(png));
-        ASSERT_TRUE(png_image_finish_read(&png, nullptr, pixels.data(), 0, nullptr)) << c.name;
+        const std::vector<unsigned char>& pixels = png.rgb;
         // The picture's top row is the last row OpenGL read.
         const size_t rowBytes = 640 * 3;
         for (size_t i = 0; i < rowBytes; ++i) {

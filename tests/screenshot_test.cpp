@@ -2,7 +2,6 @@
 // first, and a file that cannot be written is refused with the system's
 // reason, leaving nothing half-written behind.
 #include <gtest/gtest.h>
-#include <png.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,21 +12,17 @@
 #include <vector>
 
 #include "app/screenshot.h"
+#include "test_files.h"
 
 namespace {
 
 // A folder of the test's own, removed with what is in it.
 class ScreenshotTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/screenshot-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override { std::system(("rm -rf '" + folder + "'").c_str()); }
+    void SetUp() override { ASSERT_FALSE(folder.empty()); }
 
-    std::string folder;
+    TempFolder temp;
+    const std::string folder = temp.path();
 };
 
 bool exists(const std::string& path)
@@ -54,14 +49,11 @@ TEST_F(ScreenshotTest, ThePngHoldsTheFrameTopRowFirst)
     std::string reason;
     ASSERT_TRUE(writePng(path, smallFrame(), reason)) << reason;
 
-    png_image png = {};
-    png.version = PNG_IMAGE_VERSION;
-    ASSERT_TRUE(png_image_begin_read_from_file(&png, path.c_str())) << png.message;
+    const PngPixels png = readPng(path);
+    ASSERT_EQ(png.error, "");
     EXPECT_EQ(png.width, 3u);
     EXPECT_EQ(png.height, 2u);
-    png.format = PNG_FORMAT_RGB;
-    std::vector<unsigned char> pixels(PNG_IMAGE_SIZE(png));
-    ASSERT_TRUE(png_image_finish_read(&png, nullptr, pixels.data(), 0, nullptr)) << png.message;
+    const std::vector<unsigned char>& pixels = png.rgb;
 
     // The frame's second row (the top of the picture) comes first.
     const std::vector<unsigned char> expected = {91, 101, 111, 121, 131, 141, 151, 161, 171,
