@@ -22,12 +22,8 @@ check_running_demo() {
     [ "${line[5]}" = "$rule" ] || { echo "line 6: ${line[5]}"; return 1; }
     [ "${#line[@]}" -eq 6 ] || { echo "extra output: ${line[6]}"; return 1; }
 
-    local tries info
-    for tries in $(seq 100); do
-        info=$(xwininfo -name "$caption" 2>/dev/null) && break
-        sleep 0.05
-    done
-    [ -n "$info" ] || { echo "no window captioned \"$caption\""; return 1; }
+    local info
+    info=$(demo_window_info) || { echo "no window captioned \"$caption\""; return 1; }
     grep -q "Width: 640" <<<"$info" && grep -q "Height: 480" <<<"$info" ||
         { echo "window size: $(grep -E 'Width|Height' <<<"$info" | tr -s ' \n' ' ')"; return 1; }
 

@@ -71,6 +71,17 @@ wait_exit() {
     fi
 }
 
+# demo_window_info: what xwininfo says of the demo's window, once it has
+# one (within 5 seconds); nothing and status 1 if it never does.
+demo_window_info() {
+    local tries
+    for tries in $(seq 100); do
+        xwininfo -name "$caption" 2>/dev/null && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
 # png_size FILE: "WxH" of a PNG file, or nothing.
 png_size() {
     identify -format '%wx%h' "$1" 2>/dev/null

@@ -75,11 +75,7 @@ fi
 
 name="$build: --windowed --size 320x200"
 start_demo -- -w -s 320x200 --max-fps 100 --frames 200 --screenshot "$work/small.png"
-info=
-for tries in $(seq 100); do
-    info=$(xwininfo -name "$caption" 2>/dev/null) && break
-    sleep 0.05
-done
+info=$(demo_window_info)
 wait_exit 20
 size=$(png_size "$work/small.png")
 if [ "$status" = 0 ] && grep -q "Width: 320" <<<"$info" && grep -q "Height: 200" <<<"$info" && [ "$size" = 320x200 ]; then
@@ -143,11 +139,7 @@ for tries in $(seq 100); do
     sleep 0.05
 done
 start_demo -- -w --step-ms 0.36 --seed 1 --frames 5000 --screenshot "$work/resized.png"
-window=
-for tries in $(seq 200); do
-    window=$(xdotool search --name "$caption" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-    sleep 0.05
-done
+window=$(demo_window_info | sed -nE 's/.*Window id: (0x[0-9a-f]+).*/\1/p')
 [ -n "$window" ] && xdotool windowsize "$window" 400 600
 wait_exit 120
 size=$(png_size "$work/resized.png")
