@@ -148,10 +148,13 @@ int runDemo(const Options& options, std::ostream& out, std::ostream& err)
     if (!options.screenshotPath.empty()) {
         capture.emplace(options.width, options.height);
     }
-    FrameMeter meter(err, kFpsIntervalSeconds);
-    runFrames(options, capture ? &*capture : nullptr, options.showFps ? &meter : nullptr);
+    std::optional<FrameMeter> meter;
     if (options.showFps) {
-        meter.writeSummary(steadySeconds());
+        meter.emplace(err, kFpsIntervalSeconds);
+    }
+    runFrames(options, capture ? &*capture : nullptr, meter ? &*meter : nullptr);
+    if (meter) {
+        meter->writeSummary(steadySeconds());
     }
     const int status = capture ? saveScreenshot(options.screenshotPath, capture->image(), err) : 0;
 
